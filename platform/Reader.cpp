@@ -32,11 +32,17 @@ struct Position {
   int column = 1;
 };
 
+// A fault that already names its place; anything else thrown while an entry is applied
+// gets the entry's place added.
+class EPlacedReadError : public EReadError {
+  using EReadError::EReadError;
+};
+
 class Fault {
  public:
   Fault(QString source) : FSource(std::move(source)) {}
   [[noreturn]] void At(Position pos, const QString& message) const {
-    throw EReadError(QStringLiteral("%1, line %2, column %3: %4")
+    throw EPlacedReadError(QStringLiteral("%1, line %2, column %3: %4")
                          .arg(FSource)
                          .arg(pos.line)
                          .arg(pos.column)
@@ -164,9 +170,11 @@ class Lexer {
         const Position start{FLine, FColumn};
         Take();
         QString digits;
-        while (!AtEnd() && Peek().isDigit()) digits += Take();
+        const bool hex = Peek() == QLatin1Char('$');
+        if (hex) Take();
+        while (!AtEnd() && (hex ? isxdigit(Peek().toLatin1()) != 0 : Peek().isDigit())) digits += Take();
         bool ok = false;
-        const uint code = digits.toUInt(&ok);
+        const uint code = digits.toUInt(&ok, hex ? 16 : 10);
         if (!ok || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
           FFault.At(start, QStringLiteral("invalid character code"));
         }
@@ -312,6 +320,7 @@ class Parser {
         v.text = ParseStringExpr();
         return v;
       case Tok::Ident: {
+        if (IsKeyword("end") || IsKeyword("object")) break;
         v.kind = ValueKind::Ident;
         v.text = FTok.text;
         Advance();
@@ -439,7 +448,7 @@ class Loader {
   void Guard(Position pos, F&& work) {
     try {
       work();
-    } catch (const EReadError&) {
+    } catch (const EPlacedReadError&) {
       throw;
     } catch (const Exception& e) {
       FFault.At(pos, e.Message());
@@ -534,7 +543,8 @@ class Loader {
       QObject* target = ReadObjectProperty(object, prop);
       auto* persistent = qobject_cast<TPersistent*>(target);
       if (!persistent || IsComponentPointer(prop)) Invalid(p, QStringLiteral("no data record"));
-      persistent->ReadRecord(v.text, ReadFile(v));
+      const QByteArray data = ReadFile(v);
+      Guard(v.pos, [&] { persistent->ReadRecord(v.text, data); });
       return;
     }
     if (IsComponentPointer(prop)) {
