@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced helper: a private virtual X display (Xvfb) with openbox as window manager.
 #
 #   source tools/xvfb-session.sh

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scripts: a private X display, the program under test, and failure
 # reports that leave a screenshot behind.
 #
@@ -5,11 +6,11 @@
 #   e2e_init NAME ARTIFACT_DIR     # private display + cleanup trap
 #   e2e_launch EXE                 # APP_PID
 #   e2e_wait_window                # WID of the window titled exactly "Setup"
-#   e2e_wait_exit                  # APP_RC
+#   e2e_wait_exit SECONDS WHAT     # APP_RC
 #   e2e_fail MESSAGE...            # screenshot + logs into ARTIFACT_DIR, exit 1
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=../../tools/xvfb-session.sh
+# shellcheck source=tools/xvfb-session.sh
 source "$E2E_DIR/../../tools/xvfb-session.sh"
 
 E2E_NAME=""
@@ -86,14 +87,15 @@ e2e_wait_window() {
   fi
 }
 
-# Waits up to $1 seconds (default 20) for the program to end; APP_RC gets its exit code.
+# Waits up to $1 seconds (default 20) for the program to end after $2 (what was done to end it);
+# APP_RC gets its exit code.
 e2e_wait_exit() {
   local tries=$((${1:-20} * 10))
   while e2e_app_running && ((tries-- > 0)); do
     sleep 0.1
   done
   if e2e_app_running; then
-    e2e_fail "program still running ${1:-20} s after it was asked to end"
+    e2e_fail "program still running ${1:-20} s after ${2:-it was asked to end}"
   fi
   APP_RC=0
   wait "$APP_PID" || APP_RC=$?

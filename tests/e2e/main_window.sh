@@ -8,6 +8,7 @@ set -euo pipefail
 
 EXE=$1
 BOARD=$2
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init e2e_main_window "$3"
 
@@ -49,7 +50,9 @@ pixel() {
 
 # Each channel of "r g b" $1 within TOLERANCE of $2.
 close_enough() {
-  local a=($1) b=($2) i d
+  local a b i d
+  read -ra a <<<"$1"
+  read -ra b <<<"$2"
   ((${#a[@]} == 3 && ${#b[@]} == 3)) || return 1
   for i in 0 1 2; do
     d=$((a[i] - b[i]))
@@ -104,10 +107,11 @@ check_photo() {
     return
   fi
 
-  local points=(10,10 589,10 10,538 589,538 300,274 150,137 450,411 75,480 525,60 299,10)
+  # Corners inset by 10 px, the centre, and points between them (x y within the photo).
+  local points=("10 10" "589 10" "10 538" "589 538" "300 274" "150 137" "450 411" "75 480" "525 60" "299 10")
   local p px py got want
   for p in "${points[@]}"; do
-    IFS=, read -r px py <<<"$p"
+    read -r px py <<<"$p"
     got=$(pixel $((photo_x + px)) $((photo_y + py)) "$raw" "$screen_w")
     want=$(pixel "$px" "$py" "$E2E_WORK/board.rgb" "$PHOTO_W")
     close_enough "$got" "$want" ||
@@ -130,10 +134,13 @@ check_photo() {
     ERRORS+=("$differing of $((PHOTO_W * PHOTO_H)) pixels in ${PHOTO_W}x${PHOTO_H}+$photo_x+$photo_y differ from the JPEG (at most $limit may)")
 }
 
-# The first frames may not be painted yet: look again for a while before calling it a failure.
-for attempt in $(seq 20); do
+# The first frames may not be painted yet: look again for up to 10 s before calling it a failure.
+deadline=$((SECONDS + 10))
+attempt=0
+while :; do
+  attempt=$((attempt + 1))
   check_photo
-  ((${#ERRORS[@]} == 0)) && break
+  ((${#ERRORS[@]} == 0 || SECONDS >= deadline)) && break
   sleep 0.5
 done
 if ((${#ERRORS[@]})); then
@@ -161,7 +168,7 @@ for _ in $(seq 100); do
 done
 ((menu_open)) || e2e_fail "Alt+F did not open the File menu"
 xdotool key e
-e2e_wait_exit 20
+e2e_wait_exit 20 "Alt+F, E (File > Exit)"
 ((APP_RC == 0)) || e2e_fail "File > Exit ended the program with exit code $APP_RC, expected 0"
 e2e_log "File > Exit ended the program with exit code 0"
 echo "$E2E_NAME: passed"
