@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "template.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -225,6 +227,19 @@ TEST_F(MainFormTest, CreationHooksTheSupportersOneTimeBuildOnIdle) {
   app->DoIdle();
   EXPECT_TRUE(form->SetSup->WindowsBuilt());
   EXPECT_FALSE(app->OnIdle().Assigned()) << "the build unhooks itself";
+  EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+TEST_F(MainFormTest, TheRunningLoopBuildsTheSupportersWindowsAtItsFirstIdleMoment) {
+  TMainForm* form = app->CreateForm<TMainForm>();
+  EXPECT_FALSE(form->SetSup->WindowsBuilt()) << "nothing is built before the loop runs";
+  QTimer::singleShot(300, [&] { form->Exit2->Click(); });
+  app->Run();
+  EXPECT_TRUE(form->SetSup->WindowsBuilt());
+  EXPECT_FALSE(app->OnIdle().Assigned());
+  EXPECT_EQ(form->BoardImage1->InitialLeft(), 142) << "the window was shown and painted";
+  EXPECT_EQ(form->BoardImage1->InitialTop(), 2);
+  EXPECT_EQ(form->BoardImage1->Left(), Halved(form->Width() - 600));
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 

@@ -107,6 +107,23 @@ TEST(Picture, FindsGraphicClassesByNameAndExtension) {
   EXPECT_EQ(copy.Height(), 549) << "the copy owns its own graphic";
 }
 
+TEST(Icon, TheWindowIconIsOne32By32SixteenColourImage) {
+  QFile file(QStringLiteral(":/assets/settings.ico"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray ico = file.readAll();
+  ASSERT_GE(ico.size(), 6 + 16 + 40);
+  EXPECT_EQ(ico[4], 1) << "one image";
+  EXPECT_EQ(static_cast<unsigned char>(ico[6]), 32);
+  EXPECT_EQ(static_cast<unsigned char>(ico[7]), 32);
+  EXPECT_EQ(ico[8], 16) << "sixteen colours";
+  EXPECT_EQ(ico[6 + 16 + 14], 4) << "four bits per pixel";
+  TIcon icon;
+  icon.LoadFromBytes(ico);
+  EXPECT_EQ(icon.Width(), 32);
+  EXPECT_EQ(icon.Height(), 32);
+  EXPECT_THROW(icon.LoadFromBytes(QByteArray("not an icon")), EInvalidGraphic);
+}
+
 TEST(Canvas, FiguresFollowTheBoxRule) {
   TBitmap bitmap;
   bitmap.SetSize(8, 6);
