@@ -529,10 +529,7 @@ void TNativeWindow::SendMouse(TControl* target, UINT msg, const QPoint& windowPo
 void TNativeWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
   TControl* target = TargetAt(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) {
-    FCapture = target;
-    FCaptureGuard = target;
-  }
+  if (event->button() == Qt::LeftButton) FCapture = target;
   SendMouse(target, event->button() == Qt::LeftButton ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
             event->position().toPoint());
 }
@@ -541,16 +538,14 @@ void TNativeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   TControl* target = TargetAt(event->position().toPoint());
   FCapture = target;
-  FCaptureGuard = target;
   SendMouse(target, WM_LBUTTONDBLCLK, event->position().toPoint());
 }
 
 void TNativeWindow::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
-    TControl* target = FCaptureGuard ? FCapture : nullptr;
+    TControl* target = FCapture;
     FCapture = nullptr;
-    FCaptureGuard = nullptr;
     SendMouse(target ? target : TargetAt(pos), WM_LBUTTONUP, pos);
   } else if (event->button() == Qt::RightButton) {
     SendMouse(TargetAt(pos), WM_RBUTTONUP, pos);
@@ -561,7 +556,7 @@ void TNativeWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   TControl* under = TargetAt(pos);
   SetMouseControl(under);
-  SendMouse(FCaptureGuard ? FCapture : under, WM_MOUSEMOVE, pos);
+  SendMouse(FCapture ? FCapture.data() : under, WM_MOUSEMOVE, pos);
 }
 
 void TNativeWindow::enterEvent(QEnterEvent* event) { SetMouseControl(TargetAt(event->position().toPoint())); }

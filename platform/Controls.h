@@ -342,8 +342,8 @@ class TNativeWindow : public QWidget, public IMessageTarget {
   TControl* TargetAt(const QPoint& pos) const;
   void SendMouse(TControl* target, UINT msg, const QPoint& windowPos);
   TWinControl* FControl;
-  QPointer<QObject> FCaptureGuard;
-  TControl* FCapture = nullptr;
+  // The control that took the left button's press; it gets the moves and the release.
+  QPointer<TControl> FCapture;
 };
 
 class TGraphicControl : public TControl {

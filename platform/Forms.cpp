@@ -384,10 +384,8 @@ TApplication::~TApplication() {
 
 void TApplication::Run() {
   if (!FMainForm || FTerminated) return;
-  FRunning = true;
   FMainForm->Show();
   if (!FTerminated) QApplication::exec();
-  FRunning = false;
 }
 
 void TApplication::Terminate() {

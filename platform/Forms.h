@@ -237,7 +237,6 @@ class TApplication : public TComponent {
  private:
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
-  bool FRunning = false;
   TIdleEvent FOnIdle;
   QString FTitle;
 };

@@ -125,6 +125,9 @@ void TMenuItem::Click() {
 }
 
 void TMenuItem::AttachMenuBar(QMenuBar* bar) {
+  // From now on the sub-items live in the bar; a drop-down made for them before goes.
+  FAction->setMenu(static_cast<QMenu*>(nullptr));
+  FSubMenu.reset();
   FMenuBar = bar;
   for (TMenuItem* item : FItems) bar->addAction(item->Action());
 }
