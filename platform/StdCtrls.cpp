@@ -60,11 +60,7 @@ void TLabel::AdjustBounds() {
   const QString text = Caption().isEmpty() ? QStringLiteral(" ") : Caption();
   const QRect r = FWordWrap ? metrics.boundingRect(QRect(0, 0, Width(), 10000), Qt::TextWordWrap, text)
                             : metrics.boundingRect(QRect(0, 0, 10000, 10000), 0, text);
-  // Auto-sizing must not ask CanAutoSize again; switch it off for the one change.
-  const bool was = AutoSize();
-  TControl::SetAutoSize(false);
   SetBounds(Left(), Top(), FWordWrap ? Width() : r.width(), r.height());
-  TControl::SetAutoSize(was);
 }
 
 void TLabel::Paint() {
